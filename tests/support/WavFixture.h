@@ -49,6 +49,28 @@ inline void PutChunk(Bytes& out, const char* tag, const Bytes& payload, bool pad
         out.push_back(0);
 }
 
+// One chunk as bytes, for files assembled chunk by chunk with BuildRiff.
+inline Bytes MakeChunk(const char* tag, const Bytes& payload, bool pad = true)
+{
+    Bytes out;
+    PutChunk(out, tag, payload, pad);
+    return out;
+}
+
+// "RIFF", its size, "WAVE", then the given chunks (or any bytes) in order.
+inline Bytes BuildRiff(const std::vector<Bytes>& chunks)
+{
+    Bytes body;
+    PutTag(body, "WAVE");
+    for (const Bytes& chunk : chunks)
+        body.insert(body.end(), chunk.begin(), chunk.end());
+    Bytes file;
+    PutTag(file, "RIFF");
+    PutU32(file, static_cast<uint32_t>(body.size()));
+    file.insert(file.end(), body.begin(), body.end());
+    return file;
+}
+
 // The 16 bytes of PCM format fields, then `extra` zero bytes (S = 16 + extra).
 inline Bytes FormatPayload(int channels, int rate, int bits, int extra = 0, int tag = 1)
 {
