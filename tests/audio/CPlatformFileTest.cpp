@@ -25,12 +25,12 @@ TEST(PlatformFile, WrittenBytesReadBackInOrder)
 {
     fixture::TempDir dir;
     const std::string path = dir.Path("f.bin");
-    Bytes expected = Pattern(3 * CPlatformFile::kWriteBufferSize + 17);
+    Bytes expected = Pattern(3 * CPlatformFile::kBufferSize + 17);
     CPlatformFile file;
     ASSERT_EQ(file.Create(path), 0);
     size_t at = 0;
-    for (size_t piece : {size_t{1}, size_t{3}, CPlatformFile::kWriteBufferSize + 9, size_t{0},
-                         CPlatformFile::kWriteBufferSize - 1, size_t{4}}) {
+    for (size_t piece : {size_t{1}, size_t{3}, CPlatformFile::kBufferSize + 9, size_t{0},
+                         CPlatformFile::kBufferSize - 1, size_t{4}}) {
         ASSERT_EQ(file.Write(expected.data() + at, piece), 0);
         at += piece;
     }
@@ -63,6 +63,45 @@ TEST(PlatformFile, WrittenBytesReadBackInOrder)
     EXPECT_EQ(file.Read(got, 1), -1);
     EXPECT_EQ(file.Seek(0, SeekFrom::Begin), -1);
     EXPECT_EQ(file.Write(patch, 1), 1);
+}
+
+// Reads served from the read-ahead, across its edges, backwards and larger than it,
+// all match the file.
+TEST(PlatformFile, ReadsAnywhereMatchTheFile)
+{
+    fixture::TempDir dir;
+    const size_t kBuffer = CPlatformFile::kBufferSize;
+    const Bytes expected = Pattern(2 * kBuffer + 1000);
+    const std::string path = dir.Write("f.bin", expected);
+    struct Read
+    {
+        size_t at;
+        size_t length;
+    };
+    const std::vector<Read> reads = {
+        {0, 1024},
+        {kBuffer - 2, 4},
+        {100, 50},
+        {kBuffer + 7, kBuffer + 10},
+        {2 * kBuffer + 990, 10},
+        {kBuffer - 1, 1},
+        {1, kBuffer * 2},
+        {2 * kBuffer + 999, 64},
+    };
+    CPlatformFile file;
+    ASSERT_EQ(file.OpenRead(path), 0);
+    for (const Read& r : reads) {
+        SCOPED_TRACE(std::to_string(r.at) + "+" + std::to_string(r.length));
+        ASSERT_EQ(file.Seek(static_cast<int64_t>(r.at), SeekFrom::Begin),
+                  static_cast<int64_t>(r.at));
+        Bytes got(r.length);
+        const size_t available = std::min(r.length, expected.size() - r.at);
+        ASSERT_EQ(file.Read(got.data(), static_cast<int64_t>(r.length)),
+                  static_cast<int64_t>(available));
+        EXPECT_TRUE(std::equal(got.begin(), got.begin() + static_cast<std::ptrdiff_t>(available),
+                               expected.begin() + static_cast<std::ptrdiff_t>(r.at)));
+        EXPECT_EQ(file.Seek(0, SeekFrom::Current), static_cast<int64_t>(r.at + available));
+    }
 }
 
 // /dev/full takes the open but refuses every byte (ENOSPC), like a full disk.

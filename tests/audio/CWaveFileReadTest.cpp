@@ -69,15 +69,18 @@ TEST_F(WaveReadTest, SampleLayoutsDecodeToStereoFrames)
     const std::vector<Case> cases = {
         {"16-bit mono repeats left on the right", 1, 16, {-32768, 32767}, Both({-32768, 32767})},
         {"16-bit stereo", 2, 16, {-1, 1, 300, -300}, {{-1, 1}, {300, -300}}},
-        {"8-bit mono: 128 is 128, not 0", 1, 8, {0, 127, 128, 255},
+        {"8-bit mono: 128 is 128, not 0",
+         1,
+         8,
+         {0, 127, 128, 255},
          Both({-32767, -128, 128, 32767})},
         {"8-bit stereo", 2, 8, {0, 255, 128, 127}, {{-32767, 32767}, {128, -128}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(m_wave.OpenRead(Write(fixture::BuildWav(c.channels, kRate, c.bits, c.samples)),
-                                  kRate),
-                  0);
+        ASSERT_EQ(
+            m_wave.OpenRead(Write(fixture::BuildWav(c.channels, kRate, c.bits, c.samples)), kRate),
+            0);
         EXPECT_EQ(ReadFrames(m_wave, static_cast<int>(c.expected.size())), c.expected);
     }
 }
@@ -99,14 +102,12 @@ TEST_F(WaveReadTest, LowerRatesAreUpSampledByLinearInterpolationFromSilence)
          11025,
          {402, -402, 803, -803},
          {{0, 0}, {100, -100}, {201, -201}, {301, -301}, {402, -402}, {0, 0}}},
-        {"22050 Hz with a falling step", 1, 22050, {-7, 7, 0},
-         Both({0, -3, -7, 0, 7, 0, 0, 0})},
+        {"22050 Hz with a falling step", 1, 22050, {-7, 7, 0}, Both({0, -3, -7, 0, 7, 0, 0, 0})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_EQ(m_wave.OpenRead(Write(fixture::BuildWav(c.channels, c.rate, 16, c.samples)),
-                                  kRate),
-                  0);
+        ASSERT_EQ(
+            m_wave.OpenRead(Write(fixture::BuildWav(c.channels, c.rate, 16, c.samples)), kRate), 0);
         EXPECT_EQ(m_wave.GetSampleRate(), c.rate);
         EXPECT_EQ(ReadFrames(m_wave, static_cast<int>(c.expected.size())), c.expected);
     }
@@ -146,7 +147,7 @@ TEST_F(WaveReadTest, FramesStraddlingCacheBlocksReadBothHalves)
 TEST_F(WaveReadTest, FramesBeyondTheRealEndOfTheFileAreSilent)
 {
     Bytes file = fixture::BuildWav(1, 22050, 16, {1000, 2000});
-    file[40] = 4 * 2; // the data chunk claims 4 frames, the file holds 2
+    file[40] = 4 * 2;     // the data chunk claims 4 frames, the file holds 2
     file.push_back(0x7F); // and one byte of a third
     ASSERT_EQ(m_wave.OpenRead(Write(file), kRate), 0);
     EXPECT_EQ(m_wave.GetFrameCount(), 4u);
@@ -159,9 +160,8 @@ TEST_F(WaveReadTest, HugeDataSizeNeedsSixtyFourBitOffsets)
     file[40] = file[41] = file[42] = file[43] = 0xFF;
     ASSERT_EQ(m_wave.OpenRead(Write(file), kRate), 0);
     EXPECT_EQ(m_wave.GetFrameCount(), 0xFFFFFFFFu);
-    EXPECT_EQ(ReadFrames(m_wave, 3), (std::vector<std::pair<int, int>>{{32767, 32767},
-                                                                       {-32767, -32767},
-                                                                       {0, 0}}));
+    EXPECT_EQ(ReadFrames(m_wave, 3),
+              (std::vector<std::pair<int, int>>{{32767, 32767}, {-32767, -32767}, {0, 0}}));
     const int64_t farAway = int64_t{44} + 0xFFFFFFF0;
     m_wave.SetReadPos(farAway);
     EXPECT_EQ(m_wave.GetReadPos(), farAway);
@@ -182,7 +182,8 @@ TEST_F(WaveReadTest, ReadPositionHandsOverToAnotherReader)
     EXPECT_EQ(next.GetReadPos(), m_wave.GetReadPos());
 
     // At a lower rate the interpolation starts afresh from silence.
-    const std::string slow = m_dir.Write("slow.wav", fixture::BuildWav(1, 22050, 16, {8, 16, 24, 32}));
+    const std::string slow =
+        m_dir.Write("slow.wav", fixture::BuildWav(1, 22050, 16, {8, 16, 24, 32}));
     ASSERT_EQ(m_wave.OpenRead(slow, kRate), 0);
     ReadFrames(m_wave, 3); // 0, 4, 8: the first two input frames are read
     ASSERT_EQ(next.OpenRead(slow, kRate), 0);
@@ -210,8 +211,8 @@ TEST_F(WaveReadTest, ChunkLayoutsAreAcceptedOrRefused)
     const Bytes list = MakeChunk("LIST", {'I', 'N', 'F', 'O', 'x'}); // odd: padded
     auto extensible = [](uint8_t subFormat, int size) {
         Bytes payload = fixture::FormatPayload(2, kRate, 16, 24, 0xFFFE);
-        const Bytes tail = {22, 0, 16, 0, 3, 0, 0, 0, subFormat, 0, 0, 0, 0,   0,    0x10, 0,
-                            0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+        const Bytes tail = {22, 0, 16,   0, 3,    0, 0, 0,    subFormat, 0,    0,    0,
+                            0,  0, 0x10, 0, 0x80, 0, 0, 0xAA, 0,         0x38, 0x9B, 0x71};
         std::copy(tail.begin(), tail.end(), payload.begin() + 16);
         payload.resize(static_cast<size_t>(size));
         return MakeChunk("fmt ", payload);
@@ -235,8 +236,8 @@ TEST_F(WaveReadTest, ChunkLayoutsAreAcceptedOrRefused)
         {"format, fact of 4 bytes, data", {fmt, fact, data}, true},
         {"a chunk before the format chunk", {list, fmt, data}, true},
         {"chunks around the fact chunk", {fmt, list, fact, MakeChunk("JUNK", {}), data}, true},
-        {"format chunk of 18 bytes", {MakeChunk("fmt ", fixture::FormatPayload(2, kRate, 16, 2)),
-                                      data},
+        {"format chunk of 18 bytes",
+         {MakeChunk("fmt ", fixture::FormatPayload(2, kRate, 16, 2)), data},
          true},
         {"odd format size is followed without a pad byte", {odd17, data}, true},
         {"a pad byte after an odd format chunk", {odd17Padded, data}, false},
@@ -250,8 +251,7 @@ TEST_F(WaveReadTest, ChunkLayoutsAreAcceptedOrRefused)
         {"two fact chunks", {fmt, fact, fact, data}, false},
         {"fact of 8 bytes", {fmt, MakeChunk("fact", Bytes(8, 0)), data}, false},
         {"two format chunks", {fmt, fmt, data}, false},
-        {"unknown chunk claiming 0xFFFFFFFF bytes", {fmt, withSize(list, 0xFFFFFFFF), data},
-         false},
+        {"unknown chunk claiming 0xFFFFFFFF bytes", {fmt, withSize(list, 0xFFFFFFFF), data}, false},
         {"format chunk claiming 0xFFFFFFFF bytes", {withSize(fmt, 0xFFFFFFFF), data}, false},
         {"format chunk claiming 0 bytes", {withSize(fmt, 0), data}, false},
     };
@@ -284,7 +284,8 @@ TEST_F(WaveReadTest, FormatRulesRefuseWhatCannotBeDelivered)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Bytes file = fixture::BuildRiff(
-            {fixture::MakeChunk("fmt ", fixture::FormatPayload(c.channels, c.rate, c.bits, 0, c.tag)),
+            {fixture::MakeChunk("fmt ",
+                                fixture::FormatPayload(c.channels, c.rate, c.bits, 0, c.tag)),
              fixture::MakeChunk("data", Bytes(12, 0))});
         EXPECT_EQ(m_wave.OpenRead(Write(file), kRate), 1);
         EXPECT_FALSE(m_wave.IsOpen());

@@ -45,7 +45,9 @@ public:
     bool IsActive() const { return m_active; }
 
 private:
-    struct rlimit m_old {};
+    struct rlimit m_old
+    {
+    };
     void (*m_oldHandler)(int) = nullptr;
     bool m_active = false;
 };
