@@ -192,8 +192,10 @@ int CWaveFile::ReadFrame(Frame& out)
         return 0;
     }
     if (m_nStep == 1) {
-        if (ReadInputFrame(out) != 0)
+        if (ReadInputFrame(out) != 0) {
+            out = Frame{};
             return 1;
+        }
         m_nReadPos += m_nBlockAlign;
         return 0;
     }
