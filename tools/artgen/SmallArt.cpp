@@ -1,0 +1,157 @@
+#include "SmallArt.h"
+
+#include "ArtPalette.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
+
+namespace art {
+namespace {
+
+constexpr int kGrooveLeft = 6, kGrooveRight = 56, kGrooveTop = 8, kGrooveBottom = 11;
+
+QColor Mix(const QColor& a, const QColor& b, double t)
+{
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                            a.greenF() + (b.greenF() - a.greenF()) * t,
+                            a.blueF() + (b.blueF() - a.blueF()) * t);
+}
+
+QPainterPath WavePath(const QRectF& box, double cycles, double amplitude, double phase)
+{
+    QPainterPath path;
+    const int steps = 64;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const double x = box.left() + t * box.width();
+        const double y =
+            box.center().y() - amplitude * std::sin(phase + t * cycles * 2 * std::numbers::pi);
+        if (i == 0)
+            path.moveTo(x, y);
+        else
+            path.lineTo(x, y);
+    }
+    return path;
+}
+
+QPainterPath HandOutline()
+{
+    // Pixel centres sit on .5 so that the 1-pixel outline lands on whole pixels.
+    QPainterPath hand;
+    hand.moveTo(5.5, 12.5);
+    hand.lineTo(5.5, 2.5);
+    hand.arcTo(QRectF(5.5, 0.5, 4, 4), 180, -180);
+    hand.lineTo(9.5, 9.5);
+    hand.arcTo(QRectF(9.5, 7.5, 3, 3), 180, -180);
+    hand.lineTo(12.5, 10.5);
+    hand.arcTo(QRectF(12.5, 8.5, 3, 3), 180, -180);
+    hand.lineTo(15.5, 11.5);
+    hand.arcTo(QRectF(15.5, 9.5, 3, 3), 180, -180);
+    hand.lineTo(18.5, 17.5);
+    hand.quadTo(18.5, 20.5, 16.5, 22.5);
+    hand.lineTo(16.5, 24.5);
+    hand.lineTo(7.5, 24.5);
+    hand.lineTo(7.5, 22.5);
+    hand.quadTo(5.5, 20.5, 3.5, 17.5);
+    hand.lineTo(1.5, 14.5);
+    hand.quadTo(0.5, 12.5, 2.5, 12.0);
+    hand.quadTo(3.8, 11.8, 5.5, 14.5);
+    hand.closeSubpath();
+    return hand;
+}
+
+} // namespace
+
+QImage PaintThumb()
+{
+    QImage thumb(8, 16, QImage::Format_RGB32);
+    thumb.fill(Ground());
+    QPainter p(&thumb);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF body(0.5, 0.5, 7, 15);
+    QLinearGradient fill(body.topLeft(), body.topRight());
+    fill.setColorAt(0.0, SlatePale());
+    fill.setColorAt(0.45, SlateLight());
+    fill.setColorAt(1.0, SlateDark());
+    p.setPen(QPen(SlateDeep(), 1.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(body, 2, 2);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Gold());
+    p.drawRect(3, 4, 2, 8);
+    p.setBrush(Amber());
+    p.drawRect(4, 5, 1, 7);
+    return thumb;
+}
+
+QImage PaintChannel()
+{
+    QImage channel(63, 20, QImage::Format_RGB32);
+    channel.fill(Ground());
+    // Lit from above: a dark upper lip, a slate bed and a light lower lip.
+    const QColor rows[] = {QColor(66, 80, 98), QColor(86, 102, 122), QColor(108, 126, 146),
+                           QColor(236, 239, 242)};
+    for (int y = kGrooveTop; y <= kGrooveBottom; ++y) {
+        const QColor row = rows[y - kGrooveTop];
+        for (int x = kGrooveLeft; x <= kGrooveRight; ++x) {
+            const bool end = x == kGrooveLeft || x == kGrooveRight;
+            const bool corner = end && (y == kGrooveTop || y == kGrooveBottom);
+            const QColor colour = corner ? Mix(row, Ground(), 0.6)
+                                  : end  ? Mix(row, Ground(), 0.3)
+                                         : row;
+            channel.setPixelColor(x, y, colour);
+        }
+    }
+    return channel;
+}
+
+QImage PaintIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    const QRectF tile(0.5, 0.5, s - 1, s - 1);
+    QLinearGradient fill(tile.topLeft(), tile.bottomLeft());
+    fill.setColorAt(0.0, QColor(118, 140, 164));
+    fill.setColorAt(1.0, SlateDark());
+    p.setPen(QPen(SlateDeep(), 1.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(tile, s / 6, s / 6);
+    // Two tones a beat apart: the pale carrier and the gold wave that drifts against it.
+    const QRectF waves = tile.adjusted(s * 0.12, s * 0.2, -s * 0.12, -s * 0.2);
+    p.setBrush(Qt::NoBrush);
+    QPen pale(SlatePale(), size >= 32 ? 2.0 : 1.2);
+    pale.setCapStyle(Qt::RoundCap);
+    p.setPen(pale);
+    p.drawPath(WavePath(waves, 2.0, waves.height() * 0.32, 0.0));
+    QPen gold(Gold(), size >= 32 ? 2.6 : 1.5);
+    gold.setCapStyle(Qt::RoundCap);
+    p.setPen(gold);
+    p.drawPath(WavePath(waves, 1.5, waves.height() * 0.42, std::numbers::pi / 2));
+    return icon;
+}
+
+QImage PaintHandCursor()
+{
+    QImage cursor(32, 32, QImage::Format_ARGB32);
+    cursor.fill(Qt::transparent);
+    QPainter p(&cursor);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(Qt::white);
+    p.drawPath(HandOutline());
+    // Creases between the folded fingers.
+    p.drawLine(QPointF(9.5, 10.0), QPointF(9.5, 13.0));
+    p.drawLine(QPointF(12.5, 11.0), QPointF(12.5, 13.5));
+    p.drawLine(QPointF(15.5, 12.0), QPointF(15.5, 14.0));
+    return cursor;
+}
+
+} // namespace art
