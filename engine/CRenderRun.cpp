@@ -73,12 +73,11 @@ void CRenderRun::StartTone()
 void CRenderRun::FinishOutput()
 {
     m_bRunning = 0;
-    if (m_wavOut.WriteSizes(m_nTotalCount) != 0) {
-        m_wavOut.Close();
+    const int sizesFailed = m_wavOut.WriteSizes(m_nTotalCount);
+    if (m_wavOut.Close() != 0 || sizesFailed != 0) {
         m_host.ShowMessage(IDS_CANNOT_WRITE_OUTPUT, LoadString(IDS_CANNOT_WRITE_OUTPUT));
         return;
     }
-    m_wavOut.Close();
     if (!m_bCancelled)
         m_host.HideAndShowCompletion();
 }

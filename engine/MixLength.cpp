@@ -1,13 +1,14 @@
 #include "engine/MixLength.h"
 
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 
 int TotalLengthSeconds(const std::vector<int>& entrySeconds, int fadeSeconds)
 {
     int64_t total = 0;
     bool crossFadedInto = false;
-    for (size_t i = 0; i < entrySeconds.size(); ++i) {
+    for (std::size_t i = 0; i < entrySeconds.size(); ++i) {
         const int64_t ownSeconds = crossFadedInto ? int64_t{entrySeconds[i]} - fadeSeconds
                                                   : int64_t{entrySeconds[i]};
         total += ownSeconds;

@@ -2,23 +2,13 @@
 
 #include "audio/CWaveFile.h"
 #include "engine/SecondsToHMS.h"
+#include "platform/CPlatformFile.h"
 
 #include <cctype>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
-
-bool CanOpenForReading(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
 
 // Two decimal digits at text[at], or -1.
 int TwoDigits(const std::string& text, size_t at)
@@ -44,8 +34,11 @@ std::string MakeEntryText(int seconds, const std::string& title)
 
 std::string FileTitleFromPath(const std::string& path)
 {
-    if (!CanOpenForReading(path))
+    // Opened as the reader opens it: shared, with writers shut out.
+    CPlatformFile file;
+    if (file.OpenRead(path) != 0)
         return "";
+    file.Close();
     return std::filesystem::path(path).stem().string();
 }
 
