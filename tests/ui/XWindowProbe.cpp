@@ -129,8 +129,8 @@ int Shot(Display* display, Window window, const char* path)
 
 int Key(Display* display, Window window, const std::string& name)
 {
-    const KeySym symbol = name == "Escape" ? XK_Escape
-                          : name == "Tab"  ? XK_Tab
+    const KeySym symbol = name == "Escape"   ? XK_Escape
+                          : name == "Tab"    ? XK_Tab
                           : name == "Return" ? XK_Return
                                              : NoSymbol;
     if (symbol == NoSymbol)
