@@ -38,30 +38,31 @@ QPainterPath WavePath(const QRectF& box, double cycles, double amplitude, double
     return path;
 }
 
-QPainterPath HandOutline()
+// The hand as whole pixels: the fingers and palm filled white, then every transparent pixel
+// that touches them side by side outlined in black. Gaps between the fingers become their
+// creases, and the corner pixels left out round the fingertips.
+struct PixelSpan
 {
-    // Pixel centres sit on .5 so that the 1-pixel outline lands on whole pixels.
-    QPainterPath hand;
-    hand.moveTo(5.5, 12.5);
-    hand.lineTo(5.5, 2.5);
-    hand.arcTo(QRectF(5.5, 0.5, 4, 4), 180, -180);
-    hand.lineTo(9.5, 9.5);
-    hand.arcTo(QRectF(9.5, 7.5, 3, 3), 180, -180);
-    hand.lineTo(12.5, 10.5);
-    hand.arcTo(QRectF(12.5, 8.5, 3, 3), 180, -180);
-    hand.lineTo(15.5, 11.5);
-    hand.arcTo(QRectF(15.5, 9.5, 3, 3), 180, -180);
-    hand.lineTo(18.5, 17.5);
-    hand.quadTo(18.5, 20.5, 16.5, 22.5);
-    hand.lineTo(16.5, 24.5);
-    hand.lineTo(7.5, 24.5);
-    hand.lineTo(7.5, 22.5);
-    hand.quadTo(5.5, 20.5, 3.5, 17.5);
-    hand.lineTo(1.5, 14.5);
-    hand.quadTo(0.5, 12.5, 2.5, 12.0);
-    hand.quadTo(3.8, 11.8, 5.5, 14.5);
-    hand.closeSubpath();
-    return hand;
+    int left, top, right, bottom; // inclusive
+};
+
+constexpr PixelSpan kHandSpans[] = {
+    {6, 1, 8, 13},    // index finger, tip on row 1 so the outline's row 0 is the hot spot
+    {10, 7, 12, 13},  // middle finger, folded
+    {14, 8, 16, 13},  // ring finger
+    {18, 10, 19, 13}, // little finger
+    {6, 14, 19, 19},  // palm
+    {7, 20, 18, 20},  {8, 21, 18, 22}, {8, 23, 17, 24}, // heel of the hand, narrowing
+    {2, 12, 4, 13},   {5, 13, 5, 13},  {3, 14, 5, 14},  {4, 15, 5, 16}, // thumb
+};
+
+bool InHand(int x, int y)
+{
+    for (const PixelSpan& span : kHandSpans) {
+        if (x >= span.left && x <= span.right && y >= span.top && y <= span.bottom)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -142,15 +143,18 @@ QImage PaintHandCursor()
 {
     QImage cursor(32, 32, QImage::Format_ARGB32);
     cursor.fill(Qt::transparent);
-    QPainter p(&cursor);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.0));
-    p.setBrush(Qt::white);
-    p.drawPath(HandOutline());
-    // Creases between the folded fingers.
-    p.drawLine(QPointF(9.5, 10.0), QPointF(9.5, 13.0));
-    p.drawLine(QPointF(12.5, 11.0), QPointF(12.5, 13.5));
-    p.drawLine(QPointF(15.5, 12.0), QPointF(15.5, 14.0));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (InHand(x, y)) {
+                cursor.setPixel(x, y, qRgba(255, 255, 255, 255));
+                continue;
+            }
+            const bool edge =
+                InHand(x - 1, y) || InHand(x + 1, y) || InHand(x, y - 1) || InHand(x, y + 1);
+            if (edge)
+                cursor.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+    }
     return cursor;
 }
 
