@@ -356,6 +356,7 @@ void CMixerDlg::OnCtlColor(QWidget* control)
                qobject_cast<QRadioButton*>(control) != nullptr) {
         palette.setColor(QPalette::Window, res::BaseGrey());
         palette.setColor(QPalette::WindowText, Qt::black);
+        control->setBackgroundRole(QPalette::Window);
         control->setAutoFillBackground(true);
     } else {
         return;
