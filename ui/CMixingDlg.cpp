@@ -13,6 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kIdProgressCurrent = 1006;
@@ -67,7 +69,12 @@ void CMixingDlg::CreateControls()
         } else {
             auto* label = new QLabel(QString::fromUtf8(control.text), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            label->setGeometry(rect);
+            // The stand-in font runs a little wider than the one the layout was made for:
+            // a fixed label keeps its whole text, growing to the right into the free space.
+            QRect field = rect;
+            if (control.id == kNoControlId)
+                field.setWidth(std::max(rect.width(), label->sizeHint().width()));
+            label->setGeometry(field);
             switch (control.id) {
             case kIdCurrent:
                 m_labelCurrent = label;
