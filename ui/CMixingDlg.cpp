@@ -52,16 +52,19 @@ void CMixingDlg::CreateControls()
 
     for (const DialogControl& control : layout->controls) {
         const QRect rect = control.PixelRect();
+        QWidget* widget = nullptr;
         if (control.kind == ControlKind::ProgressBar) {
             auto* bar = new QProgressBar(this);
             bar->setRange(0, 100);
             bar->setValue(0);
             bar->setTextVisible(false);
             bar->setGeometry(rect);
+            widget = bar;
             (control.id == kIdProgressCurrent ? m_progressCurrent : m_progressTotal) = bar;
         } else if (control.kind == ControlKind::Button) {
             m_btnCancel = new QPushButton(QString::fromUtf8(control.text), this);
             m_btnCancel->setGeometry(rect);
+            widget = m_btnCancel;
             // Enter must not reach Cancel through the default-button rule.
             m_btnCancel->setAutoDefault(false);
             m_btnCancel->setDefault(false);
@@ -75,6 +78,7 @@ void CMixingDlg::CreateControls()
             if (control.id == kNoControlId)
                 field.setWidth(std::max(rect.width(), label->sizeHint().width()));
             label->setGeometry(field);
+            widget = label;
             switch (control.id) {
             case kIdCurrent:
                 m_labelCurrent = label;
@@ -98,6 +102,8 @@ void CMixingDlg::CreateControls()
                 break;
             }
         }
+        if (control.id != kNoControlId)
+            widget->setObjectName(QString::number(control.id));
     }
 }
 

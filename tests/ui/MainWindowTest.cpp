@@ -2,9 +2,11 @@
 
 #include "engine/CBeatCurve.h"
 #include "engine/StringTable.h"
+#include "res/ButtonLayout.h"
 #include "ui/CMixerDlg.h"
 #include "ui/CMixingDlg.h"
 #include "ui/InstallPath.h"
+#include "ui/controls/CHoverButton.h"
 #include "ui/graph/CGraphDlg.h"
 
 #include <QCheckBox>
@@ -142,9 +144,13 @@ TEST_F(MainWindow, FreshWindowShowsTheDefaultsAndAnEmptyMix)
         << Text(1022).toStdString();
     EXPECT_EQ(Text(1117), "");
     EXPECT_TRUE(dlg.GetOutputPath().isEmpty());
-    for (int command = CMixerDlg::ID_START; command <= CMixerDlg::ID_OUTPUT; ++command) {
-        ASSERT_NE(dlg.GetDlgItem(command), nullptr) << command;
-        EXPECT_TRUE(dlg.GetDlgItem(command)->isVisible()) << command;
+    for (const ButtonPlacement& placement : MainWindowButtons()) {
+        auto* button = qobject_cast<CHoverButton*>(dlg.GetDlgItem(placement.command));
+        ASSERT_NE(button, nullptr) << placement.command;
+        EXPECT_TRUE(button->isVisible()) << placement.command;
+        EXPECT_EQ(button->geometry(), placement.rect) << placement.command;
+        EXPECT_EQ(button->TipText(), Str(placement.tipStringId)) << placement.command;
+        EXPECT_TRUE(button->IsTipActive()) << placement.command;
     }
     EXPECT_EQ(dlg.GetDlgItem(CMixerDlg::ID_START)->geometry(), QRect(19, 58, 72, 49));
     EXPECT_EQ(dlg.GetDlgItem(CMixerDlg::ID_OUTPUT)->geometry(), QRect(602, 58, 33, 24));

@@ -35,6 +35,17 @@ QPushButton* CancelButton(CMixingDlg* mixing)
     return mixing->findChild<QPushButton*>();
 }
 
+// The texts of statics 1023 to 1028 and the positions of bars 1006 and 1007.
+QStringList Progress(CMixingDlg* mixing)
+{
+    QStringList shown;
+    for (int id = 1023; id <= 1028; ++id)
+        shown << mixing->findChild<QLabel*>(QString::number(id))->text();
+    for (int id = 1006; id <= 1007; ++id)
+        shown << QString::number(mixing->findChild<QProgressBar*>(QString::number(id))->value());
+    return shown;
+}
+
 // A main window with two entries, a 4-second stereo file at 44100 Hz and a 3-second mono
 // file at 22050 Hz, a fade of 1 second and an output file chosen.
 class Mixing : public ::testing::Test
@@ -141,19 +152,21 @@ TEST_F(Mixing, OutputEqualsTheRendererSampleForSample)
 
 TEST_F(Mixing, CancelAnsweredNoGoesOnWithoutLosingAFrame)
 {
-    int progressSeen = 0;
+    QStringList progress;
     Poller cancel([&] {
         CMixingDlg* mixing = FindWindow<CMixingDlg>();
         if (mixing == nullptr || !mixing->IsRunning())
             return false;
-        progressSeen = mixing->findChild<QProgressBar*>() != nullptr;
+        progress = Progress(mixing);
         QTest::mouseClick(CancelButton(mixing), Qt::LeftButton);
         return true;
     });
     Click(CMixerDlg::ID_START);
 
     ASSERT_TRUE(cancel.Done());
-    EXPECT_EQ(progressSeen, 1);
+    // The first update of the run, at its first frame, within the first wall-clock second.
+    EXPECT_EQ(progress, QStringList({"Completed 0%", "Current 0%", "Files 1 / 2", "first",
+                                     "00:00:00", "---", "0", "0"}));
     ASSERT_EQ(messages.Texts(),
               std::vector<QString>({Str(IDS_CONFIRM_CANCEL), Str(IDS_MIX_COMPLETED)}));
     EXPECT_EQ(messages.shown[0].kind, MessageKind::Question);
@@ -195,6 +208,8 @@ TEST_F(Mixing, CancelBeforeTheRunAndEnterDoNothing)
         if (mixing == nullptr)
             return false;
         beforeRun = !mixing->IsRunning();
+        // The template's sample texts are blanked as the window opens.
+        EXPECT_EQ(Progress(mixing), QStringList({"", "", "", "", "", "", "0", "0"}));
         QTest::keyClick(mixing, Qt::Key_Return);
         QTest::keyClick(mixing, Qt::Key_Escape);
         QTest::mouseClick(CancelButton(mixing), Qt::LeftButton);
