@@ -60,14 +60,14 @@ QPixmap LoadBitmap(int id)
 QIcon LoadAppIcon()
 {
     QIcon icon;
-    icon.addFile(ResourcePath(QStringLiteral("icon-16.png")), QSize(16, 16));
-    icon.addFile(ResourcePath(QStringLiteral("icon-32.png")), QSize(32, 32));
+    icon.addFile(ResourcePath(QString::fromLatin1(kIcon16File)), QSize(16, 16));
+    icon.addFile(ResourcePath(QString::fromLatin1(kIcon32File)), QSize(32, 32));
     return icon;
 }
 
 QCursor LoadHandCursor()
 {
-    const QPixmap hand(ResourcePath(QStringLiteral("cursor-hand.png")));
+    const QPixmap hand(ResourcePath(QString::fromLatin1(kHandCursorFile)));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(hand, kHandHotSpotX, kHandHotSpotY);

@@ -41,8 +41,11 @@ QIcon LoadAppIcon();
 // Cursor 132: a pointing hand whose hot spot (7, 0) is the tip of the index finger.
 QCursor LoadHandCursor();
 
-// The file inside the compiled resources that holds bitmap id; empty for an unknown id.
-// The artwork generator writes the same names.
+// Names of the picture files in res/pictures, which the artwork generator writes and the
+// build compiles in. BitmapFileName is empty for an unknown id.
 QString BitmapFileName(int id);
+inline constexpr const char* kIcon16File = "icon-16.png";
+inline constexpr const char* kIcon32File = "icon-32.png";
+inline constexpr const char* kHandCursorFile = "cursor-hand.png";
 
 } // namespace res

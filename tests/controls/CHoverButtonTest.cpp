@@ -56,9 +56,9 @@ TEST(HoverButtonStrip, ButtonTakesOneCellWhereverItStands)
     }
 }
 
-TEST(HoverButtonStrip, UnknownStripIsRefusedAndDrawsNothing)
+TEST(HoverButtonStrip, UnknownStripIsRefusedAndLeavesTheSizeAlone)
 {
-    FlatParent parent(QColor(10, 200, 30));
+    FlatParent parent;
     CHoverButton button(&parent);
     button.setGeometry(5, 5, 20, 10);
     EXPECT_FALSE(button.LoadStrip(133));

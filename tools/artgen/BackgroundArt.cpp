@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -112,19 +113,22 @@ void PaintTitle(QPainter& p, const Panel& panel)
 void PaintWordmark(QPainter& p)
 {
     const QRectF band(8, 214, 652, 72);
+    // Two close tones heard together: a fast wave whose loudness swells and fades at the
+    // beat frequency, faded out towards both ends.
     QPainterPath wave;
-    for (int i = 0; i <= 240; ++i) {
-        const double t = i / 240.0;
-        const double x = band.left() + 20 + t * (band.width() - 40);
-        const double envelope = std::sin(t * std::numbers::pi);
-        const double y = band.center().y() + 9 * envelope * std::sin(t * 18 * std::numbers::pi);
+    const double left = band.left() + 20, span = band.width() - 40;
+    for (int i = 0; i <= 1200; ++i) {
+        const double t = i / 1200.0;
+        const double edge = std::min(1.0, std::min(t, 1.0 - t) * 8.0);
+        const double envelope = edge * std::abs(std::cos(t * 4 * std::numbers::pi));
+        const double y = band.center().y() + 10 * envelope * std::sin(t * 64 * std::numbers::pi);
         if (i == 0)
-            wave.moveTo(x, y);
+            wave.moveTo(left + t * span, y);
         else
-            wave.lineTo(x, y);
+            wave.lineTo(left + t * span, y);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(170, 140, 30, 70), 1.4));
+    p.setPen(QPen(QColor(170, 140, 30, 110), 1.1));
     p.drawPath(wave);
 
     const QFont font = WordmarkFont();
@@ -139,6 +143,15 @@ void PaintWordmark(QPainter& p)
     p.drawText(at + QPointF(0, 1), name);
     p.setPen(Slate());
     p.drawText(at, name);
+}
+
+// Sets the guide apart from the mixing commands in the narrow panel.
+void PaintDivider(QPainter& p)
+{
+    p.setPen(QPen(GroundShadow(), 1.0));
+    p.drawLine(QPointF(22, 155.5), QPointF(88, 155.5));
+    p.setPen(QPen(GroundLight(), 1.0));
+    p.drawLine(QPointF(22, 156.5), QPointF(88, 156.5));
 }
 
 void CopyNormalCells(QPainter& p, const std::function<QImage(int)>& strip)
@@ -163,6 +176,7 @@ QImage PaintBackground(const std::function<QImage(int)>& strip)
         PaintFrame(p, panel);
     for (const Panel& panel : kPanels)
         PaintTitle(p, panel);
+    PaintDivider(p);
     PaintWordmark(p);
     p.setRenderHint(QPainter::Antialiasing, false);
     CopyNormalCells(p, strip);

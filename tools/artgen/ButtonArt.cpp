@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+#include <numbers>
+
 namespace art {
 namespace {
 
@@ -84,9 +87,11 @@ FaceColours GoldFace(FaceState state)
 
 QFont LabelFont(const ButtonDesign& design)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // The condensed cut leaves room for "Delete" and a symbol in a 58-pixel button.
+    QFont font(design.primary ? QStringLiteral("DejaVu Sans")
+                              : QStringLiteral("DejaVu Sans Condensed"));
     font.setBold(true);
-    font.setPixelSize(design.primary ? 15 : 11);
+    font.setPixelSize(design.primary ? 14 : 11);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -104,9 +109,9 @@ QSizeF GlyphSize(Glyph glyph, bool primary)
         return QSizeF(14, 12);
     case Glyph::Plus:
     case Glyph::Minus:
-        return QSizeF(9, 9);
+        return QSizeF(8, 8);
     case Glyph::Trash:
-        return QSizeF(9, 11);
+        return QSizeF(8, 10);
     case Glyph::ArrowUp:
     case Glyph::ArrowDown:
         return QSizeF(12, 14);
@@ -138,17 +143,30 @@ void DrawPlay(QPainter& p, QSizeF s, const QColor& ink)
 
 void DrawRestore(QPainter& p, QSizeF s, const QColor& ink)
 {
-    const QRectF ring(2.5, 2.5, s.width() - 5, s.height() - 5);
+    // Three quarters of a ring turning back against the clock, with its head at the top.
+    const QPointF centre(s.width() / 2, s.height() / 2 + 0.5);
+    const qreal radius = s.width() / 2 - 2.5;
+    const qreal startDegrees = 90 + 35, spanDegrees = 280;
+    QPainterPath ring;
+    ring.arcMoveTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                   startDegrees);
+    ring.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+               startDegrees, spanDegrees);
     p.setPen(GlyphPen(ink, 2.0));
     p.setBrush(Qt::NoBrush);
-    // Counter-clockwise arrow: an open ring from the top, ending in a head at the upper left.
-    p.drawArc(ring, 100 * 16, -300 * 16);
+    p.drawPath(ring);
+    // The head sits at the ring's start and points along it, against the sweep.
+    const double angle = startDegrees * std::numbers::pi / 180;
+    const QPointF tip(centre.x() + radius * std::cos(angle), centre.y() - radius * std::sin(angle));
+    const QPointF along(std::sin(angle), std::cos(angle)); // tangent, clockwise
+    const QPointF across(std::cos(angle), -std::sin(angle));
+    const qreal length = 5.0, half = 3.6;
     QPainterPath head;
-    head.moveTo(1.0, 2.0);
-    head.lineTo(7.5, 1.0);
-    head.lineTo(5.0, 7.5);
+    head.moveTo(tip + along * (length * 0.6));
+    head.lineTo(tip - along * (length * 0.4) + across * half);
+    head.lineTo(tip - along * (length * 0.4) - across * half);
     head.closeSubpath();
-    p.setPen(GlyphPen(ink, 1.0));
+    p.setPen(GlyphPen(ink, 0.8));
     p.setBrush(ink);
     p.drawPath(head);
 }
@@ -197,7 +215,7 @@ void DrawBook(QPainter& p, QSizeF s, const QColor& ink)
 
 void DrawPlusMinus(QPainter& p, QSizeF s, const QColor& ink, bool plus)
 {
-    p.setPen(GlyphPen(ink, 2.2));
+    p.setPen(GlyphPen(ink, 2.0));
     const qreal c = s.width() / 2;
     p.drawLine(QPointF(1, c), QPointF(s.width() - 1, c));
     if (plus)
@@ -329,7 +347,7 @@ void PaintContent(QPainter& p, const QRectF& body, const ButtonDesign& design, c
     const QFont font = LabelFont(design);
     const QFontMetricsF metrics(font);
     const QString label = QString::fromUtf8(design.label);
-    const qreal gap = label.isEmpty() ? 0 : (design.primary ? 6 : 4);
+    const qreal gap = label.isEmpty() ? 0 : (design.primary ? 5 : 3);
     const qreal textWidth = label.isEmpty() ? 0 : metrics.horizontalAdvance(label);
     const qreal total = glyph.width() + gap + textWidth;
     const qreal shift = state == FaceState::Pressed ? 1.0 : 0.0;

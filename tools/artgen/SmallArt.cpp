@@ -118,24 +118,27 @@ QImage PaintIcon(int size)
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size;
+    const bool large = size >= 32;
     const QRectF tile(0.5, 0.5, s - 1, s - 1);
     QLinearGradient fill(tile.topLeft(), tile.bottomLeft());
-    fill.setColorAt(0.0, QColor(118, 140, 164));
-    fill.setColorAt(1.0, SlateDark());
+    fill.setColorAt(0.0, QColor(112, 134, 158));
+    fill.setColorAt(1.0, SlateDeep());
     p.setPen(QPen(SlateDeep(), 1.0));
     p.setBrush(fill);
-    p.drawRoundedRect(tile, s / 6, s / 6);
-    // Two tones a beat apart: the pale carrier and the gold wave that drifts against it.
-    const QRectF waves = tile.adjusted(s * 0.12, s * 0.2, -s * 0.12, -s * 0.2);
+    p.drawRoundedRect(tile, s / 5, s / 5);
+    // Two tones a beat apart: the pale wave for one ear, the gold one for the other.
+    const QRectF waves = tile.adjusted(s * 0.14, s * 0.22, -s * 0.14, -s * 0.22);
     p.setBrush(Qt::NoBrush);
-    QPen pale(SlatePale(), size >= 32 ? 2.0 : 1.2);
-    pale.setCapStyle(Qt::RoundCap);
-    p.setPen(pale);
-    p.drawPath(WavePath(waves, 2.0, waves.height() * 0.32, 0.0));
-    QPen gold(Gold(), size >= 32 ? 2.6 : 1.5);
+    if (large) {
+        QPen pale(SlatePale(), 1.6);
+        pale.setCapStyle(Qt::RoundCap);
+        p.setPen(pale);
+        p.drawPath(WavePath(waves, 2.5, waves.height() * 0.40, 0.0));
+    }
+    QPen gold(Gold(), large ? 2.4 : 1.6);
     gold.setCapStyle(Qt::RoundCap);
     p.setPen(gold);
-    p.drawPath(WavePath(waves, 1.5, waves.height() * 0.42, std::numbers::pi / 2));
+    p.drawPath(WavePath(waves, large ? 2.0 : 1.5, waves.height() * 0.46, 0.0));
     return icon;
 }
 

@@ -49,8 +49,8 @@ int main(int argc, char** argv)
                res::BitmapFileName(res::kBitmapBackground));
     ok &= Save(art::PaintThumb(), folder, res::BitmapFileName(res::kBitmapThumb));
     ok &= Save(art::PaintChannel(), folder, res::BitmapFileName(res::kBitmapChannel));
-    ok &= Save(art::PaintIcon(16), folder, QStringLiteral("icon-16.png"));
-    ok &= Save(art::PaintIcon(32), folder, QStringLiteral("icon-32.png"));
-    ok &= Save(art::PaintHandCursor(), folder, QStringLiteral("cursor-hand.png"));
+    ok &= Save(art::PaintIcon(16), folder, QString::fromLatin1(res::kIcon16File));
+    ok &= Save(art::PaintIcon(32), folder, QString::fromLatin1(res::kIcon32File));
+    ok &= Save(art::PaintHandCursor(), folder, QString::fromLatin1(res::kHandCursorFile));
     return ok ? 0 : 1;
 }
