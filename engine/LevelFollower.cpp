@@ -18,11 +18,15 @@ void LevelFollower::Push(Frame f)
 {
     // Widened first, so -32768 counts as 32768.
     const int32_t mag = std::max(std::abs(int32_t{f.left}), std::abs(int32_t{f.right}));
-    m_nSum -= m_pSlots[m_nIndex];
-    m_pSlots[m_nIndex] = mag;
-    m_nSum += mag;
-    m_nLevel = m_nSum / kSlots;
-    m_nIndex = (m_nIndex + 1) % kSlots;
+    // Kept in locals: a store into the ring could alias the members, which would put every
+    // frame's update through memory.
+    int32_t index = m_nIndex;
+    const int32_t sum = m_nSum - m_pSlots[index] + mag;
+    m_pSlots[index] = mag;
+    m_nSum = sum;
+    m_nLevel = sum / kSlots;
+    ++index;
+    m_nIndex = index == kSlots ? 0 : index;
 }
 
 int LevelFollower::GetLevel() const
