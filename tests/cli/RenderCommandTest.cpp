@@ -118,7 +118,8 @@ fixture::Bytes RenderInProcess(const std::vector<std::string>& inputs, MixParams
     }
     params.outputPath = output;
     params.playlist = &playlist;
-    params.totalFrames = static_cast<uint32_t>(TotalLengthSeconds(seconds, params.fadeSeconds)) * 44100u;
+    params.totalFrames =
+        static_cast<uint32_t>(TotalLengthSeconds(seconds, params.fadeSeconds)) * 44100u;
     QuietHost host;
     CRenderRun run(host);
     run.SetParams(params);
@@ -167,8 +168,8 @@ TEST(RenderCommand, RendersWhatTheMainWindowWouldHandToTheRun)
     };
     const Case cases[] = {
         {{"--fade", "1"}, params(1, 110, 0, 0, 50, 10, &defaultCurve)},
-        {{"--fade=0", "--carrier", "150", "--medium", "--high", "--dynamics", "80",
-          "--min-volume", "25", "--beat", "7"},
+        {{"--fade=0", "--carrier", "150", "--medium", "--high", "--dynamics", "80", "--min-volume",
+          "25", "--beat", "7"},
          params(0, 150, 1, 1, 80, 25, &flat)},
         {{"--fade", "1", "--high", "--curve", "0:0,0.5:30,0.5:4.5,1:12"},
          params(1, 110, 0, 1, 50, 10, &drawn)},
@@ -220,7 +221,8 @@ TEST(RenderCommand, OutputThatIsOneOfTheInputsIsRefused)
     for (const std::string& output : {input, dir.Path("sub/../a.wav")}) {
         const Result result = Render({"-o", output, WritePattern(dir, "b.wav", 44100), input}, dir);
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(result.err, std::string("velmira-render: ") + LoadString(IDS_OUTPUT_IS_INPUT) + "\n");
+        EXPECT_EQ(result.err,
+                  std::string("velmira-render: ") + LoadString(IDS_OUTPUT_IS_INPUT) + "\n");
         EXPECT_TRUE(fixture::ReadBytes(input) == before);
     }
 }

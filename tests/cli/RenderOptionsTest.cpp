@@ -31,11 +31,11 @@ TEST(RenderOptions, EveryOptionIsReadInEitherSpelling)
 {
     RenderOptions options;
     std::string error;
-    ASSERT_EQ(Parse({"a.wav", "--fade=0", "--carrier", "200", "--min-volume=100", "--dynamics",
-                     "0", "--medium", "--high", "--beat", "30", "-q", "--output=o.wav", "--",
-                     "-dash.wav"},
-                    options, error),
-              ParseStatus::Render)
+    ASSERT_EQ(
+        Parse({"a.wav", "--fade=0", "--carrier", "200", "--min-volume=100", "--dynamics", "0",
+               "--medium", "--high", "--beat", "30", "-q", "--output=o.wav", "--", "-dash.wav"},
+              options, error),
+        ParseStatus::Render)
         << error;
     EXPECT_EQ(options.output, "o.wav");
     EXPECT_EQ(options.inputs, (std::vector<std::string>{"a.wav", "-dash.wav"}));
@@ -69,13 +69,16 @@ TEST(RenderOptions, WrongCommandLinesAreExplained)
         {{"-o", "o.wav"}, "no input files"},
         {{"-o"}, "-o needs a value"},
         {{"-o", "", "a.wav"}, "output file name is empty"},
-        {{"-o", "o.wav", "--fade", "21", "a.wav"}, "--fade takes a whole number of seconds from 0 to 20, not '21'"},
+        {{"-o", "o.wav", "--fade", "21", "a.wav"},
+         "--fade takes a whole number of seconds from 0 to 20, not '21'"},
         {{"-o", "o.wav", "--fade=-1", "a.wav"}, "--fade takes"},
-        {{"-o", "o.wav", "--carrier", "99", "a.wav"}, "--carrier takes a whole number of Hz from 100 to 200"},
+        {{"-o", "o.wav", "--carrier", "99", "a.wav"},
+         "--carrier takes a whole number of Hz from 100 to 200"},
         {{"-o", "o.wav", "--carrier", "1e2", "a.wav"}, "not '1e2'"},
         {{"-o", "o.wav", "--min-volume", "101", "a.wav"}, "--min-volume takes"},
         {{"-o", "o.wav", "--dynamics", "", "a.wav"}, "--dynamics takes"},
-        {{"-o", "o.wav", "--beat", "4.5", "a.wav"}, "--beat takes a whole number of Hz from 0 to 30"},
+        {{"-o", "o.wav", "--beat", "4.5", "a.wav"},
+         "--beat takes a whole number of Hz from 0 to 30"},
         {{"-o", "o.wav", "--beat", "4", "--curve", "0:1,1:1", "a.wav"}, "give the beat once"},
         {{"-o", "o.wav", "--curve", "0:1", "a.wav"}, "--curve: "},
         {{"-o", "o.wav", "--medium=1", "a.wav"}, "--medium takes no value"},
