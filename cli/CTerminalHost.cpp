@@ -42,7 +42,9 @@ void CTerminalHost::ShowMessage(int, const std::string& text)
     std::fprintf(stderr, "velmira-render: %s\n", text.c_str());
 }
 
-void CTerminalHost::SetRemainingText(const std::string&) {}
+void CTerminalHost::SetRemainingText(const std::string&)
+{
+}
 
 void CTerminalHost::UpdateProgress(int i, const std::string& name, int elapsed)
 {

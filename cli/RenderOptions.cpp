@@ -55,7 +55,8 @@ bool SetIntOption(const IntOption& option, const std::string& text, RenderOption
 
 bool TakesValue(const std::string& name)
 {
-    return name == "-o" || name == "--output" || name == "--curve" || FindIntOption(name) != nullptr;
+    return name == "-o" || name == "--output" || name == "--curve" ||
+           FindIntOption(name) != nullptr;
 }
 
 // One option with its value (if it takes one).

@@ -4,7 +4,9 @@
 #include "engine/IRenderHost.h"
 #include "engine/StringTable.h"
 
-CRenderRun::CRenderRun(IRenderHost& host) : m_host(host) {}
+CRenderRun::CRenderRun(IRenderHost& host) : m_host(host)
+{
+}
 
 void CRenderRun::Stop()
 {
@@ -82,6 +84,37 @@ void CRenderRun::FinishOutput()
         m_host.HideAndShowCompletion();
 }
 
+inline int CRenderRun::ReadMusicFrame(Frame& out, int i)
+{
+    if (m_nFrameInEntry >= m_nCrossStart && !m_bCrossActive && StartCrossfade(i) != 0)
+        return 1;
+    if (m_wavCurrent.ReadFrame(out) != 0)
+        return ReadFailed();
+    return m_bCrossActive ? MixInNextEntry(out) : 0;
+}
+
+inline int CRenderRun::ProduceFrame(int i, const std::string& name, const BlendConstants& k)
+{
+    Frame music;
+    if (ReadMusicFrame(music, i) != 0)
+        return 1;
+    m_level.Push(music);
+    double toneLeft = 0.0;
+    double toneRight = 0.0;
+    m_tone.NextFrame(&toneLeft, &toneRight);
+    const Frame out = BlendFrame(music, toneLeft, toneRight, m_level.GetLevel(), k,
+                                 ToneRamp(m_nTotalCount, m_params.totalFrames));
+    if (m_wavOut.WriteFrame(out) != 0)
+        return WriteFailed();
+    if (m_nTotalCount % kProgressEvery == 0)
+        CheckProgress(i, name);
+    m_nTotalCount += 1;
+    m_host.PumpMessages();
+    if (m_nTotalCount >= m_params.totalFrames)
+        m_bRunning = 0;
+    return 0;
+}
+
 int CRenderRun::RenderEntry(int i)
 {
     if (OpenEntry(i, m_wavCurrent) != 0)
@@ -108,30 +141,6 @@ int CRenderRun::RenderEntry(int i)
         m_nHandoverPos = m_wavNext.GetReadPos();
         m_wavNext.Close();
     }
-    return 0;
-}
-
-int CRenderRun::ProduceFrame(int i, const std::string& name, const BlendConstants& k)
-{
-    Frame music;
-    if (ReadMusicFrame(music, i) != 0)
-        return 1;
-    m_level.Push(music);
-    double toneLeft = 0.0;
-    double toneRight = 0.0;
-    m_tone.NextFrame(&toneLeft, &toneRight);
-    const Frame out = BlendFrame(music, toneLeft, toneRight, m_level.GetLevel(), k,
-                                 ToneRamp(m_nTotalCount, m_params.totalFrames));
-    if (m_wavOut.WriteFrame(out) != 0) {
-        m_host.ShowMessage(IDS_CANNOT_WRITE_OUTPUT, LoadString(IDS_CANNOT_WRITE_OUTPUT));
-        return 1;
-    }
-    if (m_nTotalCount % kProgressEvery == 0)
-        CheckProgress(i, name);
-    m_nTotalCount += 1;
-    m_host.PumpMessages();
-    if (m_nTotalCount >= m_params.totalFrames)
-        m_bRunning = 0;
     return 0;
 }
 
@@ -174,31 +183,6 @@ void CRenderRun::PlanCrossfade(int i)
         m_nCrossStart = (secs - fade) * kRate;
 }
 
-int CRenderRun::ReadMusicFrame(Frame& out, int i)
-{
-    if (!m_bCrossActive && m_nFrameInEntry >= m_nCrossStart && StartCrossfade(i) != 0)
-        return 1;
-    Frame cur;
-    if (m_wavCurrent.ReadFrame(cur) != 0) {
-        m_host.ShowMessage(IDS_CANNOT_READ_INPUT, LoadString(IDS_CANNOT_READ_INPUT));
-        m_wavCurrent.Close();
-        return 1;
-    }
-    if (!m_bCrossActive) {
-        out = cur;
-        return 0;
-    }
-    Frame nxt;
-    if (m_wavNext.ReadFrame(nxt) != 0) {
-        m_host.ShowMessage(IDS_CANNOT_READ_INPUT, LoadString(IDS_CANNOT_READ_INPUT));
-        m_wavCurrent.Close();
-        m_wavNext.Close();
-        return 1;
-    }
-    out = CrossfadeFrame(cur, nxt);
-    return 0;
-}
-
 int CRenderRun::StartCrossfade(int i)
 {
     m_bCrossActive = 1;
@@ -211,6 +195,30 @@ int CRenderRun::StartCrossfade(int i)
         m_nCrossStart = kNoCrossfade;
     }
     return 0;
+}
+
+int CRenderRun::MixInNextEntry(Frame& music)
+{
+    Frame nxt;
+    if (m_wavNext.ReadFrame(nxt) != 0) {
+        m_wavNext.Close();
+        return ReadFailed();
+    }
+    music = CrossfadeFrame(music, nxt);
+    return 0;
+}
+
+int CRenderRun::ReadFailed()
+{
+    m_host.ShowMessage(IDS_CANNOT_READ_INPUT, LoadString(IDS_CANNOT_READ_INPUT));
+    m_wavCurrent.Close();
+    return 1;
+}
+
+int CRenderRun::WriteFailed()
+{
+    m_host.ShowMessage(IDS_CANNOT_WRITE_OUTPUT, LoadString(IDS_CANNOT_WRITE_OUTPUT));
+    return 1;
 }
 
 namespace {

@@ -54,6 +54,9 @@ private:
     void PlanCrossfade(int i);
     int ReadMusicFrame(Frame& out, int i);
     int StartCrossfade(int i);
+    int MixInNextEntry(Frame& music);
+    int ReadFailed();
+    int WriteFailed();
     Frame CrossfadeFrame(Frame cur, Frame nxt) const;
     int ProduceFrame(int i, const std::string& name, const BlendConstants& k);
     void CheckProgress(int i, const std::string& name);
@@ -67,19 +70,19 @@ private:
     CWaveFile m_wavCurrent;
     CWaveFile m_wavNext;
     CWaveFile m_wavOut;
-    int64_t m_nHandoverPos = 0;   // m_wavNext's read position when its cross-fade ended
-    int64_t m_timeStart = 0;      // wall clock, whole seconds
+    int64_t m_nHandoverPos = 0; // m_wavNext's read position when its cross-fade ended
+    int64_t m_timeStart = 0;    // wall clock, whole seconds
     int m_bRunning = 0;
-    uint32_t m_nEntryFrames = 0;  // output frames the current entry contributes
+    uint32_t m_nEntryFrames = 0; // output frames the current entry contributes
     uint32_t m_nFrameInEntry = 0;
-    uint32_t m_nTotalCount = 0;   // output frames written so far
+    uint32_t m_nTotalCount = 0; // output frames written so far
     int m_nEntries = 0;
     uint32_t m_nFadeFrames = 0;
     uint32_t m_nCrossStart = kNoCrossfade;
     int m_bCrossActive = 0;
     LevelFollower m_level;
-    int m_nLastShown = -1;        // elapsed seconds at the last progress check
+    int m_nLastShown = -1; // elapsed seconds at the last progress check
     CToneGenerator m_tone;
-    int m_bHandedOver = 0;        // the current entry was cross-faded into by the one before
+    int m_bHandedOver = 0; // the current entry was cross-faded into by the one before
     int m_bCancelled = 0;
 };

@@ -9,8 +9,8 @@ int TotalLengthSeconds(const std::vector<int>& entrySeconds, int fadeSeconds)
     int64_t total = 0;
     bool crossFadedInto = false;
     for (std::size_t i = 0; i < entrySeconds.size(); ++i) {
-        const int64_t ownSeconds = crossFadedInto ? int64_t{entrySeconds[i]} - fadeSeconds
-                                                  : int64_t{entrySeconds[i]};
+        const int64_t ownSeconds =
+            crossFadedInto ? int64_t{entrySeconds[i]} - fadeSeconds : int64_t{entrySeconds[i]};
         total += ownSeconds;
         const bool last = i + 1 == entrySeconds.size();
         crossFadedInto = !last && ownSeconds >= fadeSeconds && entrySeconds[i + 1] >= fadeSeconds;

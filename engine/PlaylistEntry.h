@@ -5,9 +5,9 @@
 // One playlist entry as the playlist shows it and the render run reads it.
 struct PlaylistEntry
 {
-    std::string text;  // "[hh:mm:ss]  title"
-    std::string path;  // full path of the file
-    int seconds = 0;   // length in whole seconds, the same as the text shows
+    std::string text; // "[hh:mm:ss]  title"
+    std::string path; // full path of the file
+    int seconds = 0;  // length in whole seconds, the same as the text shows
 };
 
 // "[%2.2d:%2.2d:%2.2d]  title" of a length in whole seconds.

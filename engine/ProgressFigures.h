@@ -7,8 +7,8 @@
 // and the six texts, shared by the mixing window and the command-line renderer.
 struct ProgressFigures
 {
-    int completed = 0; // percent of the whole mix
-    int current = 0;   // percent of the current entry
+    int completed = 0;         // percent of the whole mix
+    int current = 0;           // percent of the current entry
     std::string completedText; // "Completed 42%"
     std::string currentText;   // "Current 17%"
     std::string filesText;     // "Files 2 / 5"

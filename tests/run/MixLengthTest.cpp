@@ -15,16 +15,12 @@ TEST(MixLength, SubtractsTheFadeOnlyAtJointsThatCrossfade)
         int total;
     };
     const Case cases[] = {
-        {{}, 10, 0},
-        {{10}, 5, 10},
-        {{30, 40}, 10, 60},
-        {{180, 180}, 10, 350},
-        {{180, 180}, 0, 360},
-        {{1, 3}, 2, 4},       // the first entry is shorter than the fade
-        {{3, 1}, 2, 4},       // the next entry is shorter than the fade
-        {{3, 3, 3}, 2, 7},    // the middle entry's own part is left shorter than the fade
-        {{4, 4, 4}, 2, 8},    // exactly the fade left: it still cross-fades
-        {{5, 0, 5}, 3, 10},   // an entry under a second
+        {{}, 10, 0},          {{10}, 5, 10},  {{30, 40}, 10, 60}, {{180, 180}, 10, 350},
+        {{180, 180}, 0, 360}, {{1, 3}, 2, 4}, // the first entry is shorter than the fade
+        {{3, 1}, 2, 4},                       // the next entry is shorter than the fade
+        {{3, 3, 3}, 2, 7},  // the middle entry's own part is left shorter than the fade
+        {{4, 4, 4}, 2, 8},  // exactly the fade left: it still cross-fades
+        {{5, 0, 5}, 3, 10}, // an entry under a second
         {{0, 0}, 0, 0},
     };
     for (const Case& c : cases) {

@@ -4,12 +4,12 @@
 // hand (entries, cross-fades, hand-overs), then mixed with the engine's tone, level and
 // blend pieces frame by frame. Tests compare the run's output with it.
 
-#include "support/WavFixture.h"
 #include "audio/Frame.h"
 #include "engine/BlendConstants.h"
 #include "engine/CToneGenerator.h"
 #include "engine/LevelFollower.h"
 #include "engine/MixParams.h"
+#include "support/WavFixture.h"
 
 #include <cstdint>
 #include <vector>

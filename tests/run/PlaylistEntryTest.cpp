@@ -1,5 +1,5 @@
-#include "support/WavFixture.h"
 #include "engine/PlaylistEntry.h"
+#include "support/WavFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "MixModel.h"
-#include "support/WavFixture.h"
 #include "engine/CBeatCurve.h"
 #include "engine/CEntryList.h"
 #include "engine/CRenderRun.h"
 #include "engine/IRenderHost.h"
 #include "engine/MixLength.h"
 #include "engine/StringTable.h"
+#include "support/WavFixture.h"
 
 #include <csignal>
 #include <sys/resource.h>
