@@ -1,0 +1,6 @@
+#include "cli/RenderCommand.h"
+
+int main(int argc, char** argv)
+{
+    return RenderMain(argc, argv);
+}
