@@ -162,6 +162,29 @@ void CWaveFile::SetReadPos(int64_t pos)
     m_cur = Frame{};
 }
 
+inline void CWaveFile::DecodeFrame(const uint8_t* bytes, Frame& dst) const
+{
+    if (m_nBytesPerSample == 2) {
+        dst.left = static_cast<int16_t>(GetU16(bytes));
+        dst.right = m_nChannels == 2 ? static_cast<int16_t>(GetU16(bytes + 2)) : dst.left;
+    } else {
+        dst.left = Convert8(bytes[0]);
+        dst.right = m_nChannels == 2 ? Convert8(bytes[1]) : dst.left;
+    }
+}
+
+// Decodes the input frame at m_nReadPos from the cached block; frames that straddle two
+// blocks, or that need a block load, take the slower byte-by-byte path.
+inline int CWaveFile::ReadInputFrame(Frame& dst)
+{
+    const int64_t offset = m_nReadPos - m_nBufferBlock * kBlockBytes;
+    if (m_nBufferBlock >= 0 && offset >= 0 && offset + m_nBlockAlign <= m_nBufferValid) {
+        DecodeFrame(m_buffer + offset, dst);
+        return 0;
+    }
+    return ReadInputFrameAcrossBlocks(dst);
+}
+
 int CWaveFile::ReadFrame(Frame& out)
 {
     if (m_nReadPos >= m_nDataEnd) {
@@ -188,18 +211,6 @@ int CWaveFile::ReadFrame(Frame& out)
     out.right = static_cast<int16_t>(m_prev.right + x * (m_cur.right - m_prev.right));
     m_nRepeat -= 1;
     return 0;
-}
-
-// Decodes the input frame at m_nReadPos from the cached block; frames that straddle two
-// blocks, or that need a block load, take the slower byte-by-byte path.
-int CWaveFile::ReadInputFrame(Frame& dst)
-{
-    const int64_t offset = m_nReadPos - m_nBufferBlock * kBlockBytes;
-    if (m_nBufferBlock >= 0 && offset >= 0 && offset + m_nBlockAlign <= m_nBufferValid) {
-        DecodeFrame(m_buffer + offset, dst);
-        return 0;
-    }
-    return ReadInputFrameAcrossBlocks(dst);
 }
 
 // Every byte comes from the cached copy of its own block. A frame that the data chunk
@@ -236,17 +247,6 @@ int CWaveFile::LoadBlock(int64_t block)
     m_nBufferBlock = block;
     m_nBufferValid = static_cast<int32_t>(got);
     return 0;
-}
-
-void CWaveFile::DecodeFrame(const uint8_t* bytes, Frame& dst) const
-{
-    if (m_nBytesPerSample == 2) {
-        dst.left = static_cast<int16_t>(GetU16(bytes));
-        dst.right = m_nChannels == 2 ? static_cast<int16_t>(GetU16(bytes + 2)) : dst.left;
-    } else {
-        dst.left = Convert8(bytes[0]);
-        dst.right = m_nChannels == 2 ? Convert8(bytes[1]) : dst.left;
-    }
 }
 
 // Unsigned 8-bit sample (128 is the middle) to signed 16-bit, truncated toward zero:

@@ -29,14 +29,17 @@ inline void PutU32(Bytes& out, uint32_t v)
     PutU16(out, v >> 16);
 }
 
+// Byte by byte: GCC 12 warns falsely (-Wstringop-overflow) about a range insert here.
 inline void PutTag(Bytes& out, const char* tag)
 {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(tag[i]));
 }
 
 inline uint32_t GetU32(const Bytes& in, size_t at)
 {
-    return in[at] | (in[at + 1] << 8) | (in[at + 2] << 16) | (static_cast<uint32_t>(in[at + 3]) << 24);
+    return in[at] | (in[at + 1] << 8) | (in[at + 2] << 16) |
+           (static_cast<uint32_t>(in[at + 3]) << 24);
 }
 
 // A chunk: tag, 32-bit size, payload, and the pad byte after an odd payload when asked.
@@ -47,6 +50,28 @@ inline void PutChunk(Bytes& out, const char* tag, const Bytes& payload, bool pad
     out.insert(out.end(), payload.begin(), payload.end());
     if (pad && (payload.size() & 1))
         out.push_back(0);
+}
+
+// One chunk as bytes, for files assembled chunk by chunk with BuildRiff.
+inline Bytes MakeChunk(const char* tag, const Bytes& payload, bool pad = true)
+{
+    Bytes out;
+    PutChunk(out, tag, payload, pad);
+    return out;
+}
+
+// "RIFF", its size, "WAVE", then the given chunks (or any bytes) in order.
+inline Bytes BuildRiff(const std::vector<Bytes>& chunks)
+{
+    Bytes body;
+    PutTag(body, "WAVE");
+    for (const Bytes& chunk : chunks)
+        body.insert(body.end(), chunk.begin(), chunk.end());
+    Bytes file;
+    PutTag(file, "RIFF");
+    PutU32(file, static_cast<uint32_t>(body.size()));
+    file.insert(file.end(), body.begin(), body.end());
+    return file;
 }
 
 // The 16 bytes of PCM format fields, then `extra` zero bytes (S = 16 + extra).
@@ -114,7 +139,8 @@ inline Bytes ReadBytes(const std::string& path)
 inline void WriteBytes(const std::string& path, const Bytes& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
