@@ -7,7 +7,8 @@ class CBeatCurve;
 class IPlaylist;
 
 // The parameter block of one render run, filled by whoever starts the mix and only
-// read by the run. The playlist and the curve are borrowed and must outlive the run.
+// read by the run. The playlist and the curve are borrowed and must outlive the run;
+// the curve must be set (the playlist may be null: an empty playlist).
 struct MixParams
 {
     std::string outputPath;
