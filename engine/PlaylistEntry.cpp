@@ -5,7 +5,6 @@
 #include "platform/CPlatformFile.h"
 
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -23,13 +22,7 @@ int TwoDigits(const std::string& text, size_t at)
 
 std::string MakeEntryText(int seconds, const std::string& title)
 {
-    int hours = 0;
-    int minutes = 0;
-    int secs = 0;
-    SecondsToHMS(seconds, hours, minutes, secs);
-    char time[48];
-    std::snprintf(time, sizeof time, "[%2.2d:%2.2d:%2.2d]", hours, minutes, secs);
-    return std::string(time) + "  " + title;
+    return "[" + FormatHMS(seconds) + "]  " + title;
 }
 
 std::string FileTitleFromPath(const std::string& path)
