@@ -1,7 +1,7 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CTerminalHost.h"
-#include "cli/CurveSpec.h"
+#include "cli/CurveArgument.h"
 #include "cli/Interrupt.h"
 #include "cli/RenderOptions.h"
 #include "engine/CBeatCurve.h"

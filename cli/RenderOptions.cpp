@@ -1,6 +1,6 @@
 #include "cli/RenderOptions.h"
 
-#include "cli/CurveSpec.h"
+#include "cli/CurveArgument.h"
 
 #include <charconv>
 #include <cstring>
@@ -92,7 +92,7 @@ bool ApplyOption(const std::string& name, const std::string& value, RenderOption
     }
     if (name == "--curve") {
         out.beat = RenderOptions::Beat::Points;
-        if (!ParseCurveSpec(value, out.curvePoints, error)) {
+        if (!ParseCurveArgument(value, out.curvePoints, error)) {
             error = "--curve: " + error;
             return false;
         }

@@ -1,4 +1,4 @@
-#include "cli/CurveSpec.h"
+#include "cli/CurveArgument.h"
 
 #include "engine/CBeatCurve.h"
 
@@ -64,7 +64,7 @@ bool CheckOrder(const std::vector<CurvePoint>& points, std::string& error)
 
 } // namespace
 
-bool ParseCurveSpec(const std::string& text, std::vector<CurvePoint>& points, std::string& error)
+bool ParseCurveArgument(const std::string& text, std::vector<CurvePoint>& points, std::string& error)
 {
     points.clear();
     size_t start = 0;

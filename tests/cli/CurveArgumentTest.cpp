@@ -1,15 +1,15 @@
-#include "cli/CurveSpec.h"
+#include "cli/CurveArgument.h"
 #include "engine/CBeatCurve.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(CurveSpec, PointsBuildTheCurveInTheOrderGivenWithVerticalSteps)
+TEST(CurveArgument, PointsBuildTheCurveInTheOrderGivenWithVerticalSteps)
 {
     std::vector<CurvePoint> points;
     std::string error;
-    ASSERT_TRUE(ParseCurveSpec("0:20,0.5:4,.5:10,0.75:30,1:16", points, error)) << error;
+    ASSERT_TRUE(ParseCurveArgument("0:20,0.5:4,.5:10,0.75:30,1:16", points, error)) << error;
     CBeatCurve curve;
     BuildCurveFromPoints(points, curve);
     ASSERT_EQ(curve.GetCount(), 5);
@@ -25,20 +25,20 @@ TEST(CurveSpec, PointsBuildTheCurveInTheOrderGivenWithVerticalSteps)
     EXPECT_EQ(curve.Evaluate(1.0), 16 / 30.0);
 }
 
-TEST(CurveSpec, StepAtTheStartStaysInOrder)
+TEST(CurveArgument, StepAtTheStartStaysInOrder)
 {
     std::vector<CurvePoint> points;
     std::string error;
-    ASSERT_TRUE(ParseCurveSpec("0:0,0:30,1:30", points, error)) << error;
+    ASSERT_TRUE(ParseCurveArgument("0:0,0:30,1:30", points, error)) << error;
     CBeatCurve curve;
     BuildCurveFromPoints(points, curve);
     EXPECT_EQ(curve.GetCount(), 3);
     EXPECT_EQ(curve.Evaluate(0.0), 1.0);
 }
 
-TEST(CurveSpec, MalformedCurvesAreRefused)
+TEST(CurveArgument, MalformedCurvesAreRefused)
 {
-    const char* const specs[] = {
+    const char* const texts[] = {
         "",
         "0:20",
         "0:20,0.5:4",
@@ -58,11 +58,11 @@ TEST(CurveSpec, MalformedCurvesAreRefused)
         "0 :1,1:2",
         "0:1:2,1:2",
     };
-    for (const char* spec : specs) {
+    for (const char* text : texts) {
         std::vector<CurvePoint> points;
         std::string error;
-        EXPECT_FALSE(ParseCurveSpec(spec, points, error)) << "'" << spec << "'";
-        EXPECT_FALSE(error.empty()) << "'" << spec << "'";
+        EXPECT_FALSE(ParseCurveArgument(text, points, error)) << "'" << text << "'";
+        EXPECT_FALSE(error.empty()) << "'" << text << "'";
     }
 }
 
