@@ -5,6 +5,7 @@
 #include "engine/CBeatCurve.h"
 #include "engine/CToneGenerator.h"
 #include "engine/LevelFollower.h"
+#include "engine/LevelGain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -99,10 +100,10 @@ std::array<Frame, 4096> MakeMusic()
     return music;
 }
 
-void BM_PushAndBlend(benchmark::State& state)
+// Level follower and blend over changing music; Gain(level) is the blend's share source.
+template <typename Gain> void RunPushAndBlend(benchmark::State& state, const Gain& gain)
 {
     const std::array<Frame, 4096> music = MakeMusic();
-    const BlendConstants k = BlendConstants::FromSettings(30, 10);
     LevelFollower follower;
     follower.Reset();
     uint32_t n = 0;
@@ -113,12 +114,31 @@ void BM_PushAndBlend(benchmark::State& state)
     for (auto _ : state) {
         const Frame f = music[n % music.size()];
         follower.Push(f);
-        const Frame out = BlendFrame(f, toneLeft, toneRight, follower.GetLevel(), k,
-                                     ToneRamp(n % kTenMinutes, kTenMinutes));
+        const Frame out = gain(f, toneLeft, toneRight, follower.GetLevel(),
+                               ToneRamp(n % kTenMinutes, kTenMinutes));
         benchmark::DoNotOptimize(out);
         ++n;
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+// The reference arithmetic: one pow() per frame.
+void BM_PushAndBlend(benchmark::State& state)
+{
+    const BlendConstants k = BlendConstants::FromSettings(30, 10);
+    RunPushAndBlend(state, [&k](Frame f, double l, double r, int level, double ramp) {
+        return BlendFrame(f, l, r, level, k, ramp);
+    });
+}
+
+// What a run does: the gain looked up in the table filled once before the mix.
+void BM_PushAndBlendWithTable(benchmark::State& state)
+{
+    LevelGain table;
+    table.Fill(BlendConstants::FromSettings(30, 10));
+    RunPushAndBlend(state, [&table](Frame f, double l, double r, int level, double ramp) {
+        return BlendFrame(f, l, r, table.Get(level), ramp);
+    });
 }
 
 void BM_OnePow(benchmark::State& state)
@@ -149,4 +169,5 @@ ENGINE_BENCHMARK(BM_TwoBareSines);
 ENGINE_BENCHMARK(BM_NextFrame_BothHarmonics);
 ENGINE_BENCHMARK(BM_SixBareSines);
 ENGINE_BENCHMARK(BM_PushAndBlend);
+ENGINE_BENCHMARK(BM_PushAndBlendWithTable);
 ENGINE_BENCHMARK(BM_OnePow);

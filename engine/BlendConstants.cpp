@@ -38,16 +38,23 @@ double ToneRamp(uint32_t n, uint32_t T)
     return 1.0;
 }
 
+double BlendGain(int level, const BlendConstants& k)
+{
+    const double g = std::pow(level * kSampleToUnit, k.p) * k.s + k.o;
+    return g < 1.0 ? g : 1.0;
+}
+
 Frame BlendFrame(Frame music, double toneLeft, double toneRight, int level, const BlendConstants& k,
                  double ramp)
 {
+    return BlendFrame(music, toneLeft, toneRight, BlendGain(level, k), ramp);
+}
+
+Frame BlendFrame(Frame music, double toneLeft, double toneRight, double gain, double ramp)
+{
     const double mL = music.left * kSampleToUnit;
     const double mR = music.right * kSampleToUnit;
-    double g = std::pow(level * kSampleToUnit, k.p) * k.s + k.o;
-    if (!(g < 1.0)) {
-        g = 1.0;
-    }
-    const double t = ramp * g;
+    const double t = ramp * gain;
     const double outL = (1.0 - t) * mL + t * toneLeft;
     const double outR = (1.0 - t) * mR + t * toneRight;
     return Frame{UnitToSample(outL), UnitToSample(outR)};

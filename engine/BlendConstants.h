@@ -20,7 +20,13 @@ struct BlendConstants
 // (under 6 s). With L = 0 the factor is 1.
 double ToneRamp(uint32_t n, uint32_t T);
 
+// The tone's share at music level 0 .. 32768 before the ramp: (level / 32767)^p * s + o,
+// capped at 1.
+double BlendGain(int level, const BlendConstants& k);
+
 // One output frame: the music reduced by exactly the share t = ramp * gain(level) that the tone
 // takes. Tone samples are in -1.0 .. 1.0; samples truncate toward zero.
 Frame BlendFrame(Frame music, double toneLeft, double toneRight, int level, const BlendConstants& k,
                  double ramp);
+// The same frame from the gain already worked out (BlendGain, or a LevelGain table).
+Frame BlendFrame(Frame music, double toneLeft, double toneRight, double gain, double ramp);

@@ -43,6 +43,7 @@ void CRenderRun::RunMix()
     m_nFadeFrames = static_cast<uint32_t>(m_params.fadeSeconds) * kRate;
     m_host.SetRemainingText("---");
     m_nTotalCount = 0;
+    m_gain.Fill(BlendConstants::FromSettings(m_params.dynamics, m_params.minVolume));
     StartTone();
 
     // The total is tested before a frame is produced too: a total of 0 writes none.
@@ -93,7 +94,7 @@ inline int CRenderRun::ReadMusicFrame(Frame& out, int i)
     return m_bCrossActive ? MixInNextEntry(out) : 0;
 }
 
-inline int CRenderRun::ProduceFrame(int i, const std::string& name, const BlendConstants& k)
+inline int CRenderRun::ProduceFrame(int i, const std::string& name)
 {
     Frame music;
     if (ReadMusicFrame(music, i) != 0)
@@ -102,7 +103,7 @@ inline int CRenderRun::ProduceFrame(int i, const std::string& name, const BlendC
     double toneLeft = 0.0;
     double toneRight = 0.0;
     m_tone.NextFrame(&toneLeft, &toneRight);
-    const Frame out = BlendFrame(music, toneLeft, toneRight, m_level.GetLevel(), k,
+    const Frame out = BlendFrame(music, toneLeft, toneRight, m_gain.Get(m_level.GetLevel()),
                                  ToneRamp(m_nTotalCount, m_params.totalFrames));
     if (m_wavOut.WriteFrame(out) != 0)
         return WriteFailed();
@@ -128,10 +129,9 @@ int CRenderRun::RenderEntry(int i)
     const std::string name = GetEntryName(i);
     m_level.Reset();
     PlanCrossfade(i);
-    const BlendConstants k = BlendConstants::FromSettings(m_params.dynamics, m_params.minVolume);
 
     for (m_nFrameInEntry = 0; m_nFrameInEntry < m_nEntryFrames && m_bRunning; ++m_nFrameInEntry)
-        if (ProduceFrame(i, name, k) != 0)
+        if (ProduceFrame(i, name) != 0)
             return 1;
 
     m_wavCurrent.Close();

@@ -5,6 +5,7 @@
 #include "engine/BlendConstants.h"
 #include "engine/CToneGenerator.h"
 #include "engine/LevelFollower.h"
+#include "engine/LevelGain.h"
 #include "engine/MixParams.h"
 #include "engine/ProgressFigures.h"
 
@@ -58,7 +59,7 @@ private:
     int ReadFailed();
     int WriteFailed();
     Frame CrossfadeFrame(Frame cur, Frame nxt) const;
-    int ProduceFrame(int i, const std::string& name, const BlendConstants& k);
+    int ProduceFrame(int i, const std::string& name);
     void CheckProgress(int i, const std::string& name);
     void StartTone();
     void FinishOutput();
@@ -81,6 +82,7 @@ private:
     uint32_t m_nCrossStart = kNoCrossfade;
     int m_bCrossActive = 0;
     LevelFollower m_level;
+    LevelGain m_gain;      // filled once per run: the blend settings hold for the whole mix
     int m_nLastShown = -1; // elapsed seconds at the last progress check
     CToneGenerator m_tone;
     int m_bHandedOver = 0; // the current entry was cross-faded into by the one before
