@@ -23,9 +23,6 @@ void CToneGenerator::Start()
 
 void CToneGenerator::NextFrame(double* left, double* right)
 {
-    const double x = static_cast<double>(m_nFrame) / static_cast<double>(m_nTotalFrames);
-    m_dBeat = GetBeatFrequency(x);
-
     const double l1 = LeftSine(m_nBaseFreq);
     const double r1 = RightSine(1);
     double l2 = 0.0;
@@ -67,7 +64,9 @@ double CToneGenerator::RightSine(int k)
     if (m_dPrevRight < 0.0 && v >= 0.0) {
         m_dCycles = m_dCycles + 1.0;
         if (m_dCycles > 10.0) {
-            SetRightFrequency(m_nBaseFreq + m_dBeat);
+            // The beat is only needed here: the curve is read at this frame's mix position.
+            const double x = static_cast<double>(m_nFrame) / static_cast<double>(m_nTotalFrames);
+            SetRightFrequency(m_nBaseFreq + GetBeatFrequency(x));
             v = std::sin(static_cast<double>(m_nRightFrame) / static_cast<double>(m_nSampleRate) *
                          m_dRightFreq * kTwoPi);
         }

@@ -28,12 +28,12 @@ public:
     // Sine at f Hz on the left channel's time base (frames since Start).
     double LeftSine(double f) const;
     // Right partial k (1, 2 or 3) of the current right frequency; k = 1 advances the right
-    // channel's time base and re-tunes at the 11th counted upward crossing.
+    // channel's time base and re-tunes at the 11th counted upward crossing to the carrier plus
+    // the beat at the current frame's mix position.
     double RightSine(int k);
     void SetRightFrequency(double f);
 
 private:
-    double m_dBeat = 0.0;  // Hz, beat of the current frame
     uint32_t m_nFrame = 0; // frames since Start
     int m_nBaseFreq = 0;   // Hz
     int m_nMediumMultiple = 2;
