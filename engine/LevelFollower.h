@@ -19,7 +19,8 @@ public:
 
     // Back to silence: every slot 0. The level keeps its value until the next Push.
     void Reset();
-    // Inline: it runs once per output frame.
+    // Inline, so that the run reads the frame's two samples as the reader stored them, one
+    // field at a time: a 32-bit load of two fresh 16-bit stores stalls every frame.
     void Push(Frame f)
     {
         // Widened first, so -32768 counts as 32768.
