@@ -1,5 +1,6 @@
 // Per-frame cost of the tone generator and of the level follower plus blend, each beside the C
-// library calls it cannot avoid (the sines, the power function) on the same kind of arguments.
+// library calls of the plain arithmetic (the sines, the power function) on the same kind of
+// arguments. The blend runs both ways: one pow() per frame, and the per-run gain table.
 
 #include "engine/BlendConstants.h"
 #include "engine/CBeatCurve.h"
