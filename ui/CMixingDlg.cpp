@@ -25,11 +25,6 @@ constexpr int kIdFileName = 1026;
 constexpr int kIdElapsed = 1027;
 constexpr int kIdRemaining = 1028;
 
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CMixingDlg::CMixingDlg(QWidget* owner) : QDialog(owner)
@@ -202,12 +197,12 @@ void CMixingDlg::closeEvent(QCloseEvent* event)
 
 void CMixingDlg::ShowMessage(int /*id*/, const std::string& text)
 {
-    CMessageBox::Show(this, FromStd(text), MessageKind::Warning);
+    CMessageBox::Show(this, QString::fromStdString(text), MessageKind::Warning);
 }
 
 void CMixingDlg::SetRemainingText(const std::string& text)
 {
-    m_strRemaining = FromStd(text);
+    m_strRemaining = QString::fromStdString(text);
     m_labelRemaining->setText(m_strRemaining);
 }
 
@@ -216,12 +211,12 @@ void CMixingDlg::UpdateProgress(int i, const std::string& name, int elapsed)
     const ProgressFigures figures = m_run.GetProgressFigures(i, name, elapsed);
     m_progressTotal->setValue(figures.completed);
     m_progressCurrent->setValue(figures.current);
-    m_strCompleted = FromStd(figures.completedText);
-    m_strCurrent = FromStd(figures.currentText);
-    m_strFiles = FromStd(figures.filesText);
-    m_strFileName = FromStd(figures.fileName);
-    m_strElapsed = FromStd(figures.elapsedText);
-    m_strRemaining = FromStd(figures.remainingText);
+    m_strCompleted = QString::fromStdString(figures.completedText);
+    m_strCurrent = QString::fromStdString(figures.currentText);
+    m_strFiles = QString::fromStdString(figures.filesText);
+    m_strFileName = QString::fromStdString(figures.fileName);
+    m_strElapsed = QString::fromStdString(figures.elapsedText);
+    m_strRemaining = QString::fromStdString(figures.remainingText);
     DoDataExchange();
 }
 
