@@ -64,7 +64,8 @@ bool CheckOrder(const std::vector<CurvePoint>& points, std::string& error)
 
 } // namespace
 
-bool ParseCurveArgument(const std::string& text, std::vector<CurvePoint>& points, std::string& error)
+bool ParseCurveArgument(const std::string& text, std::vector<CurvePoint>& points,
+                        std::string& error)
 {
     points.clear();
     size_t start = 0;

@@ -14,7 +14,9 @@ int64_t WallClockSeconds()
 
 bool GetFreeDiskBytes(const std::string& path, uint64_t& bytes)
 {
-    struct statvfs info {};
+    struct statvfs info
+    {
+    };
     if (::statvfs(path.c_str(), &info) != 0)
         return false;
     bytes = static_cast<uint64_t>(info.f_bfree) * static_cast<uint64_t>(info.f_frsize);
@@ -36,8 +38,12 @@ std::string GetExecutableDir()
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    struct stat sa {};
-    struct stat sb {};
+    struct stat sa
+    {
+    };
+    struct stat sb
+    {
+    };
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
